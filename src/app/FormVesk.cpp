@@ -9,6 +9,8 @@
 #include "common/SettingsSearch.h"
 #include "data/AccountStore.h"
 #include "entries/EntriesPage.h"
+#include "update/UpdateCheck.h"
+#include "update/UpdateConfig.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,10 +27,6 @@
 namespace quorvel {
 
 namespace {
-
-// The eight character codes of the update server's password; the low byte of
-// each word is the character.
-constexpr quint32 kFtpPasswordCodes[8] = {0x51, 0x76, 0x2D, 0x75, 0x70, 0x64, 0x38, 0x21};
 
 struct PageInfo {
     const char* caption;
@@ -88,6 +86,8 @@ FormVesk::FormVesk(const Environment& environment, QWidget* parent)
 
     buildMenu();
     buildPages();
+    m_updateCheck = new UpdateCheck(this, *m_dialogs, *m_launcher, QString(), ExeDir);
+    connect(m_updateCheck, &UpdateCheck::closeProgramRequested, this, &QWidget::close);
 }
 
 FormVesk::~FormVesk()
@@ -261,9 +261,9 @@ bool FormVesk::startUp()
         return fail();
     }
 
-    FtpPassword.clear();
-    for (quint32 code : kFtpPasswordCodes)
-        FtpPassword += QChar(char(code & 0xFF));
+    m_updateCheck->setDataDirectory(DataDirectory);
+    m_updateCheck->setExeDir(ExeDir);
+    FtpPassword = assembleFtpPassword();
     DisplayMessage(QString(), false);
 
     try {
@@ -365,7 +365,11 @@ void FormVesk::showHelp(int context)
     Q_UNUSED(context);
 }
 
-void FormVesk::lookForUpdates() {}
+void FormVesk::lookForUpdates()
+{
+    if (!FirstActivation)
+        m_updateCheck->lookForUpdates();
+}
 
 void FormVesk::showAbout() {}
 

@@ -22,7 +22,7 @@ class AccountInfoPage;
 class EntriesPage;
 class ChartsPage;
 class CustomChartsPage;
-class UpdateNotice;
+class UpdateCheck;
 class HelpWindow;
 
 class FormVesk : public QMainWindow {
@@ -93,6 +93,7 @@ public:
     CustomChartsPage* customChartsPage() const { return m_customChartsPage; }
 
     bool isBusy() const { return m_busy; }
+    UpdateCheck* updateCheck() const { return m_updateCheck; }
 
 protected:
     bool event(QEvent* event) override;
@@ -117,7 +118,7 @@ private:
     EntriesPage* m_entriesPage = nullptr;
     ChartsPage* m_chartsPage = nullptr;
     CustomChartsPage* m_customChartsPage = nullptr;
-    UpdateNotice* m_updateNotice = nullptr;
+    UpdateCheck* m_updateCheck = nullptr;
     HelpWindow* m_help = nullptr;
     bool m_busy = false;
     QDate m_injectedToday;
