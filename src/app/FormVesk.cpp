@@ -2,6 +2,8 @@
 
 #include "accounts/AccountInfoPage.h"
 #include "accounts/AccountsPage.h"
+#include "app/AboutWindow.h"
+#include "app/HelpWindow.h"
 #include "charts/ChartsPage.h"
 #include "charts/CustomChartsPage.h"
 #include "common/Dates.h"
@@ -129,18 +131,13 @@ void FormVesk::buildMenu()
     helpItem->setShortcut(QKeySequence(Qt::Key_F1));
     // F1 opens the topic of the page that has the focus; the menu item itself
     // (chosen with the mouse) opens the general topic.
+    // Until the first account exists (the welcome message sends the user to
+    // F1) it is always the general topic.
     connect(helpItem, &QAction::triggered, this, [this] {
-        int context = 20;
-        for (QWidget* w = QApplication::focusWidget(); w && QApplication::mouseButtons() == Qt::NoButton; w = w->parentWidget()) {
-            if (w == m_notebook)
-                break;
-            const QVariant c = w->property("helpContext");
-            if (c.isValid()) {
-                context = c.toInt();
-                break;
-            }
-        }
-        showHelp(context);
+        const bool fromKey = QApplication::mouseButtons() == Qt::NoButton;
+        const bool accountsExist = m_notebook->isTabEnabled(1);
+        const QWidget* focus = focusWidget();
+        showHelp(fromKey && accountsExist && focus && isAncestorOf(focus) ? HelpWindow::contextFor(focus) : 20);
     });
     help->addSeparator()->setObjectName(QStringLiteral("N3"));
     QAction* updates = help->addAction(QStringLiteral("Look For Updates"));
@@ -362,7 +359,9 @@ void FormVesk::setAccountPagesEnabled(bool enabled)
 
 void FormVesk::showHelp(int context)
 {
-    Q_UNUSED(context);
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    m_help->showTopic(context);
 }
 
 void FormVesk::lookForUpdates()
@@ -371,6 +370,10 @@ void FormVesk::lookForUpdates()
         m_updateCheck->lookForUpdates();
 }
 
-void FormVesk::showAbout() {}
+void FormVesk::showAbout()
+{
+    FormAbout about(this, *m_launcher, *m_dialogs, ExeDir);
+    about.exec();
+}
 
 }  // namespace quorvel

@@ -2,7 +2,7 @@
 
 #include "app/FormVesk.h"
 
-#include <QIcon>
+#include <QFont>
 #include <cstdio>
 
 namespace quorvel {
@@ -12,6 +12,9 @@ QuorvelApplication::QuorvelApplication(int& argc, char** argv) : QApplication(ar
     setApplicationName(QStringLiteral("Quorvel"));
     setApplicationDisplayName(QStringLiteral("Quorvel"));
     setApplicationVersion(QStringLiteral("2.0"));
+    // The layout names Windows fonts; fontconfig maps Courier New and Times New
+    // Roman to the metric-compatible Liberation fonts but has no alias for this one.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
 
 bool QuorvelApplication::notify(QObject* receiver, QEvent* event)
