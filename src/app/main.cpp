@@ -25,6 +25,15 @@ QString screenshotArgument(int argc, char* argv[])
     return {};
 }
 
+// The offscreen platform warns that it cannot pass window size hints on; that
+// says nothing to the user, whose one line is the picture's path.
+void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.contains(QLatin1String("propagateSizeHints")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 bool hasDisplay()
 {
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
@@ -39,8 +48,12 @@ int main(int argc, char* argv[])
     const bool headless = !hasDisplay();
     if (headless && screenshot.isEmpty())
         screenshot = QStringLiteral("quorvel-main-window.png");
-    if (!screenshot.isEmpty())
+    if (!screenshot.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietOffscreenNotes);
+        if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
+            qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit() + "/runtime-" + qgetenv("USER"));
+    }
 
     quorvel::QuorvelApplication app(argc, argv);
     quorvel::ConsoleDialogs consoleDialogs;
@@ -56,9 +69,10 @@ int main(int argc, char* argv[])
     window.show();
 
     if (!screenshot.isEmpty()) {
+        // Resolved now: the start-up moves the current directory to the settings file.
+        const QString path = QDir(QDir::currentPath()).absoluteFilePath(screenshot);
         if (!window.startUp())
             return 1;
-        const QString path = QDir(QDir::currentPath()).absoluteFilePath(screenshot);
         if (!window.grab().save(path)) {
             std::fprintf(stderr, "Could not save the picture of the main window to %s\n", qPrintable(path));
             return 1;
