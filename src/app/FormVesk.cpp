@@ -74,7 +74,9 @@ FormVesk::FormVesk(const Environment& environment, QWidget* parent)
     m_notebook = new QTabWidget(central);
     m_notebook->setObjectName(QStringLiteral("NBVesk"));
     m_notebook->setProperty("helpContext", 80);
-    m_notebook->setStyleSheet(QStringLiteral(
+    // On the tab bar alone: a style sheet on the notebook would stop the
+    // window's font from reaching the pages.
+    m_notebook->tabBar()->setStyleSheet(QStringLiteral(
         "QTabBar::tab:selected { font-family: 'Courier New'; font-weight: bold; }"));
     layout->addWidget(m_notebook, 1);
     m_message = new QLabel(central);
