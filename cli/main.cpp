@@ -3,6 +3,7 @@
 //   quorvel-cli init DIR [--demo] [--ini PATH] [--today mm/dd/yyyy]
 //   quorvel-cli values DIR [--filter all|active|closed] [--sort FIELD] [--desc]
 //   quorvel-cli chart DIR ...   (see ChartCommand.h)
+#include "cli/ChartCommand.h"
 #include "cli/InitCommand.h"
 #include "cli/ValuesCommand.h"
 
@@ -32,6 +33,8 @@ int main(int argc, char* argv[])
         return quorvel::cli::runInitCommand(args, out, err);
     if (command == QLatin1String("values"))
         return quorvel::cli::runValuesCommand(args, out, err);
+    if (command == QLatin1String("chart"))
+        return quorvel::cli::runChartCommand(args, out, err);
     err << usage;
     return 2;
 }
