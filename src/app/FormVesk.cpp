@@ -304,7 +304,11 @@ void FormVesk::reportError(const std::exception& error)
 {
     if (m_busy)
         DisplayMessage(QString(), false);
-    m_dialogs->error(this, QString::fromUtf8(error.what()));
+    QString text = QString::fromUtf8(error.what());
+    // The engine's own words ("database or disk is full") need a sentence around them.
+    if (dynamic_cast<const SQLite::Exception*>(&error))
+        text = QStringLiteral("The data store could not carry out this operation: %1.").arg(text);
+    m_dialogs->error(this, text);
 }
 
 void FormVesk::DBGAcctsTitleButtonClick(const QString& fieldName)

@@ -1,8 +1,9 @@
 // Quorvel: the record of retirement-account holdings.
 //
 //   quorvel                       the program
-//   quorvel --screenshot FILE     start up offscreen, save a picture of the
-//                                 main window to FILE and exit
+//   quorvel --screenshot FILE [--page CAPTION]
+//                                 start up offscreen, save a picture of the
+//                                 main window (showing that page) to FILE and exit
 // Without a display the program does the latter by itself, into
 // quorvel-main-window.png in the current folder.
 #include "app/ConsoleDialogs.h"
@@ -16,10 +17,10 @@
 
 namespace {
 
-QString screenshotArgument(int argc, char* argv[])
+QString argumentValue(int argc, char* argv[], const char* option)
 {
     for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--screenshot") == 0)
+        if (std::strcmp(argv[i], option) == 0)
             return QString::fromLocal8Bit(argv[i + 1]);
     }
     return {};
@@ -44,7 +45,8 @@ bool hasDisplay()
 
 int main(int argc, char* argv[])
 {
-    QString screenshot = screenshotArgument(argc, argv);
+    QString screenshot = argumentValue(argc, argv, "--screenshot");
+    const QString page = argumentValue(argc, argv, "--page");
     const bool headless = !hasDisplay();
     if (headless && screenshot.isEmpty())
         screenshot = QStringLiteral("quorvel-main-window.png");
@@ -73,6 +75,8 @@ int main(int argc, char* argv[])
         const QString path = QDir(QDir::currentPath()).absoluteFilePath(screenshot);
         if (!window.startUp())
             return 1;
+        if (!page.isEmpty())
+            window.showPage(page);
         if (!window.grab().save(path)) {
             std::fprintf(stderr, "Could not save the picture of the main window to %s\n", qPrintable(path));
             return 1;
