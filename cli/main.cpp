@@ -3,6 +3,7 @@
 //   quorvel-cli init DIR [--demo] [--ini PATH] [--today mm/dd/yyyy]
 //   quorvel-cli values DIR [--filter all|active|closed] [--sort FIELD] [--desc]
 //   quorvel-cli chart DIR ...   (see ChartCommand.h)
+#include "app/QuietPlatformNotes.h"
 #include "cli/ChartCommand.h"
 #include "cli/InitCommand.h"
 #include "cli/ValuesCommand.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
 {
     // Charts are drawn with Qt's painting, which needs a GUI application; no display is used.
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    quorvel::installQuietPlatformNotes();
     QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -8,6 +8,7 @@
 // quorvel-main-window.png in the current folder.
 #include "app/ConsoleDialogs.h"
 #include "app/FormVesk.h"
+#include "app/QuietPlatformNotes.h"
 #include "app/QuorvelApplication.h"
 
 #include <QDir>
@@ -24,15 +25,6 @@ QString argumentValue(int argc, char* argv[], const char* option)
             return QString::fromLocal8Bit(argv[i + 1]);
     }
     return {};
-}
-
-// The offscreen platform warns that it cannot pass window size hints on; that
-// says nothing to the user, whose one line is the picture's path.
-void quietOffscreenNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.contains(QLatin1String("propagateSizeHints")))
-        return;
-    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
 bool hasDisplay()
@@ -52,9 +44,7 @@ int main(int argc, char* argv[])
         screenshot = QStringLiteral("quorvel-main-window.png");
     if (!screenshot.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler(quietOffscreenNotes);
-        if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
-            qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit() + "/runtime-" + qgetenv("USER"));
+        quorvel::installQuietPlatformNotes();
     }
 
     quorvel::QuorvelApplication app(argc, argv);

@@ -68,7 +68,9 @@ void createDataStore(const QString& dir)
         {
             SQLite::Database charts(d.filePath("Charts.ADT").toStdString(), SQLite::OPEN_READWRITE);
             SQLite::Statement insert(charts,
-                                     "INSERT INTO Charts (CuInternal, CuName, CuType, CuGainLoss) VALUES ('$', ?, ?, ?)");
+                                     "INSERT INTO Charts (CuInternal, CuName, CuType, CuGainLoss, CuLegend) VALUES ('$', ?, ?, ?, 1)");
+            // The predefined charts show their legend: a chart of several
+            // accounts cannot be read without it.
             for (const auto& chart : schema::predefinedCharts()) {
                 insert.bind(1, chart.name);
                 insert.bind(2, chart.type);

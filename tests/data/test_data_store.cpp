@@ -73,6 +73,7 @@ void TestDataStore::newStoreHoldsPredefinedChartsAndVersion()
         if (c.name == QLatin1String("All Accounts Pie"))
             QCOMPARE(c.type, QStringLiteral("P"));
         QCOMPARE(c.gainLoss, c.name == QLatin1String("Gain/Loss All Accounts"));
+        QVERIFY(c.legend);
     }
     // Index order: by name within "$".
     QCOMPARE(names, (QStringList{"All Accounts", "All Accounts Line", "All Accounts Pie", "Current Account",
