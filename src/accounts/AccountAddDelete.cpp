@@ -2,35 +2,14 @@
 #include "accounts/AccountInfoPage.h"
 
 #include "accounts/AccountsPage.h"
+#include "accounts/ListNotReady.h"
 #include "app/FormVesk.h"
+#include "common/WaitCursor.h"
 #include "data/AccountStore.h"
 
-#include <QApplication>
 #include <QLineEdit>
 
 namespace quorvel {
-
-namespace {
-
-// The hourglass for the whole screen while an operation runs.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-// AcctListReady is false while the operation repositions the tables itself,
-// and true again when it ends, also when the engine raised an error.
-class ListNotReady {
-public:
-    explicit ListNotReady(FormVesk& form) : m_form(form) { m_form.AcctListReady = false; }
-    ~ListNotReady() { m_form.AcctListReady = true; }
-
-private:
-    FormVesk& m_form;
-};
-
-}  // namespace
 
 void AccountInfoPage::BtnAcctAddClick(AddKind kind)
 {
@@ -47,7 +26,7 @@ void AccountInfoPage::BtnAcctAddClick(AddKind kind)
         if (pending.outcome == SaveOutcome::Stored)
             m_form.accountsPage()->applyStoredEdit(pending.oldCode, pending.stored);
 
-        BusyCursor busy;
+        WaitCursor busy;
         m_form.HideCharts();
         const QString source = m_form.CurrAcctCode;
         QString code;

@@ -4,6 +4,7 @@
 #include "accounts/AccountLineEdits.h"
 #include "accounts/RadioGroupFrame.h"
 #include "app/FormVesk.h"
+#include "app/PageLabels.h"
 #include "app/ShapeButton.h"
 #include "common/Hint.h"
 #include "data/AccountStore.h"
@@ -54,17 +55,7 @@ AccountInfoPage::AccountInfoPage(FormVesk& form, QWidget* parent) : QWidget(pare
 
 void AccountInfoPage::buildControls()
 {
-    auto* heading = new QLabel(QStringLiteral("Account Information"), this);
-    QFont headingFont(QStringLiteral("Times New Roman"));
-    headingFont.setPixelSize(16);
-    headingFont.setBold(true);
-    headingFont.setUnderline(true);
-    heading->setFont(headingFont);
-    QPalette headingPalette = heading->palette();
-    headingPalette.setColor(QPalette::WindowText, ShapeButton::green());
-    heading->setPalette(headingPalette);
-    heading->move(8, 8);
-    heading->adjustSize();
+    makeHeading(this, QStringLiteral("Account Information"), 16, ShapeButton::green(), QPoint(8, 8));
 
     for (const AccountFieldDef& fieldDef : accountFieldDefs()) {
         QLineEdit* edit = nullptr;
@@ -124,16 +115,13 @@ void AccountInfoPage::buildControls()
             AcctFieldChanged();
     });
 
-    const auto shapeButton = [this](const char* name, ShapeButton::Shape shape, int left, const char* hint) {
-        auto* button = new ShapeButton(shape, ShapeButton::green(), this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(left, 8, 25, 24);
-        setHint(button, QString::fromLatin1(hint));
-        return button;
-    };
-    m_prev = shapeButton("BtnAcctInfoPrev", ShapeButton::Shape::TriangleLeft, 160, "Browse to prior account");
-    m_next = shapeButton("BtnAcctInfoNext", ShapeButton::Shape::TriangleRight, 190, "Browse to next account");
-    m_post = shapeButton("BtnAcctInfoPost", ShapeButton::Shape::CheckMark, 248, "Save your changes");
+    const QColor green = ShapeButton::green();
+    m_prev = ShapeButton::create(this, QStringLiteral("BtnAcctInfoPrev"), ShapeButton::Shape::TriangleLeft, green,
+                                 QRect(160, 8, 25, 24), QStringLiteral("Browse to prior account"));
+    m_next = ShapeButton::create(this, QStringLiteral("BtnAcctInfoNext"), ShapeButton::Shape::TriangleRight, green,
+                                 QRect(190, 8, 25, 24), QStringLiteral("Browse to next account"));
+    m_post = ShapeButton::create(this, QStringLiteral("BtnAcctInfoPost"), ShapeButton::Shape::CheckMark, green,
+                                 QRect(248, 8, 25, 24), QStringLiteral("Save your changes"));
     connect(m_prev, &QAbstractButton::clicked, this, [this] { BtnAcctInfoPrevClick(m_prev); });
     connect(m_next, &QAbstractButton::clicked, this, [this] { BtnAcctInfoNextClick(m_next); });
     connect(m_post, &QAbstractButton::clicked, this, [this] { BtnAcctInfoPostClick(); });

@@ -3,9 +3,11 @@
 #include "accounts/AccountGrid.h"
 #include "accounts/AccountInfoPage.h"
 #include "accounts/AccountListModel.h"
+#include "accounts/ListNotReady.h"
 #include "accounts/RadioGroupFrame.h"
 #include "accounts/Valuation.h"
 #include "app/FormVesk.h"
+#include "app/PageLabels.h"
 #include "app/ShapeButton.h"
 #include "common/Hint.h"
 #include "data/AccountStore.h"
@@ -19,18 +21,6 @@
 namespace quorvel {
 
 namespace {
-
-// AcctListReady is false while the page itself moves the list, and true again
-// when it is done, also when the engine raised an error on the way, so the
-// grid never stays deaf to the user.
-class ListNotReady {
-public:
-    explicit ListNotReady(FormVesk& form) : m_form(form) { m_form.AcctListReady = false; }
-    ~ListNotReady() { m_form.AcctListReady = true; }
-
-private:
-    FormVesk& m_form;
-};
 
 // The grid is not repainted while the list is rebuilt or the values are
 // written. (It is frozen rather than hidden, so it keeps the input focus.)
@@ -47,15 +37,6 @@ private:
     bool m_was;
 };
 
-QFont timesFont(int pixels, bool bold, bool underline)
-{
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setUnderline(underline);
-    return font;
-}
-
 }  // namespace
 
 AccountsPage::AccountsPage(FormVesk& form, QWidget* parent) : QWidget(parent), m_form(form)
@@ -66,19 +47,13 @@ AccountsPage::AccountsPage(FormVesk& form, QWidget* parent) : QWidget(parent), m
 
 void AccountsPage::buildControls()
 {
-    const auto shapeButton = [this](const char* name, ShapeButton::Shape shape, const QRect& geometry,
-                                    const char* hint) {
-        auto* button = new ShapeButton(shape, ShapeButton::green(), this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(geometry);
-        setHint(button, QString::fromLatin1(hint));
-        return button;
-    };
-    m_add = shapeButton("BtnAcctAdd", ShapeButton::Shape::Plus, QRect(8, 16, 25, 24), "Add a new account");
-    m_delete = shapeButton("BtnAcctDel", ShapeButton::Shape::MinusBar, QRect(48, 22, 25, 12),
-                           "Delete the highlighted account");
-    m_copy = shapeButton("BtnAcctCopy", ShapeButton::Shape::ArrowRight, QRect(88, 18, 25, 20),
-                         "Copy the highlighted account (and all entries)");
+    const QColor green = ShapeButton::green();
+    m_add = ShapeButton::create(this, QStringLiteral("BtnAcctAdd"), ShapeButton::Shape::Plus, green,
+                                QRect(8, 16, 25, 24), QStringLiteral("Add a new account"));
+    m_delete = ShapeButton::create(this, QStringLiteral("BtnAcctDel"), ShapeButton::Shape::MinusBar, green,
+                                   QRect(48, 22, 25, 12), QStringLiteral("Delete the highlighted account"));
+    m_copy = ShapeButton::create(this, QStringLiteral("BtnAcctCopy"), ShapeButton::Shape::ArrowRight, green,
+                                 QRect(88, 18, 25, 20), QStringLiteral("Copy the highlighted account (and all entries)"));
     connect(m_add, &QAbstractButton::clicked, this,
             [this] { m_form.accountInfoPage()->BtnAcctAddClick(AccountInfoPage::AddKind::Add); });
     connect(m_copy, &QAbstractButton::clicked, this,
@@ -110,17 +85,10 @@ void AccountsPage::buildControls()
             RGAcctsFilterClick();
     });
 
-    QPalette greenText = palette();
-    greenText.setColor(QPalette::WindowText, ShapeButton::green());
-    auto* heading = new QLabel(QStringLiteral("Overall Value"), this);
-    heading->setFont(timesFont(19, true, true));
-    heading->setPalette(greenText);
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setGeometry(644, 2, 149, 25);
-    m_overallValue = new QLabel(this);
+    makeHeading(this, QStringLiteral("Overall Value"), 19, green, QRect(644, 2, 149, 25))
+        ->setAlignment(Qt::AlignCenter);
+    m_overallValue = makeLabel(this, QString(), timesFont(16), green);
     m_overallValue->setObjectName(QStringLiteral("LblOverallValue"));
-    m_overallValue->setFont(timesFont(16, false, false));
-    m_overallValue->setPalette(greenText);
     m_overallValue->setAlignment(Qt::AlignCenter);
     m_overallValue->setGeometry(644, 26, 149, 23);
 

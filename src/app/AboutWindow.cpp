@@ -1,6 +1,7 @@
 #include "app/AboutWindow.h"
 
 #include "app/FormVesk.h"
+#include "app/PageLabels.h"
 #include "common/Dialogs.h"
 #include "common/Hint.h"
 #include "common/Launcher.h"
@@ -125,10 +126,7 @@ FormAbout::FormAbout(QWidget* parent, Launcher& launcher, Dialogs& dialogs, QStr
 
     auto* title = new QLabel(QStringLiteral("Quorvel"), this);
     title->setObjectName(QStringLiteral("fcLabel1"));
-    QFont titleFont(QStringLiteral("Times New Roman"));
-    titleFont.setPixelSize(27);
-    titleFont.setBold(true);
-    title->setFont(titleFont);
+    title->setFont(timesFont(27, true));
     title->setAlignment(Qt::AlignCenter);
     title->setGeometry(0, 23, 396, 26);
     auto* shadow = new QGraphicsDropShadowEffect(title);

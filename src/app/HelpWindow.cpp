@@ -85,30 +85,23 @@ HelpWindow::HelpWindow(QWidget* parent)
     setFont(font);
     resize(900, 640);
 
-    m_back = new QToolButton(this);
-    m_back->setObjectName(QStringLiteral("HelpBack"));
-    m_back->setText(QStringLiteral("Back"));
-    m_back->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    m_back->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    const auto toolButton = [this](const char* name, const char* text, QStyle::StandardPixmap icon,
+                                   const char* toolTip) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setText(QString::fromLatin1(text));
+        button->setIcon(style()->standardIcon(icon));
+        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        button->setToolTip(QString::fromLatin1(toolTip));
+        return button;
+    };
+    m_back = toolButton("HelpBack", "Back", QStyle::SP_ArrowBack, "Back to the previous page");
     m_back->setShortcut(QKeySequence::Back);
-    m_back->setToolTip(QStringLiteral("Back to the previous page"));
     m_back->setEnabled(false);
-
-    m_forward = new QToolButton(this);
-    m_forward->setObjectName(QStringLiteral("HelpForward"));
-    m_forward->setText(QStringLiteral("Forward"));
-    m_forward->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
-    m_forward->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_forward = toolButton("HelpForward", "Forward", QStyle::SP_ArrowForward, "Forward to the next page");
     m_forward->setShortcut(QKeySequence::Forward);
-    m_forward->setToolTip(QStringLiteral("Forward to the next page"));
     m_forward->setEnabled(false);
-
-    m_home = new QToolButton(this);
-    m_home->setObjectName(QStringLiteral("HelpHome"));
-    m_home->setText(QStringLiteral("Getting Started"));
-    m_home->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
-    m_home->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_home->setToolTip(QStringLiteral("Go to the general help topic"));
+    m_home = toolButton("HelpHome", "Getting Started", QStyle::SP_DirHomeIcon, "Go to the general help topic");
 
     m_contents = new QListWidget(this);
     m_contents->setObjectName(QStringLiteral("HelpContents"));

@@ -1,5 +1,7 @@
 #include "app/ShapeButton.h"
 
+#include "common/Hint.h"
+
 #include <QPainter>
 #include <QPolygonF>
 
@@ -10,6 +12,17 @@ ShapeButton::ShapeButton(Shape shape, const QColor& colour, QWidget* parent)
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+ShapeButton* ShapeButton::create(QWidget* parent, const QString& objectName, Shape shape, const QColor& colour,
+                                 const QRect& geometry, const QString& hint)
+{
+    auto* button = new ShapeButton(shape, colour, parent);
+    button->setObjectName(objectName);
+    button->setGeometry(geometry);
+    if (!hint.isEmpty())
+        setHint(button, hint);
+    return button;
 }
 
 void ShapeButton::setShape(Shape shape)

@@ -6,8 +6,8 @@
 // button's geometry decides the shape's proportions. Hand cursor, takes the
 // focus by tab and by click like a push button, clicks with Space.
 //
-//   auto* add = new ShapeButton(ShapeButton::Shape::Plus, ShapeButton::green(), page);
-//   add->setGeometry(8, 16, 25, 24);
+//   auto* add = ShapeButton::create(page, "BtnAcctAdd", ShapeButton::Shape::Plus, ShapeButton::green(),
+//                                   QRect(8, 16, 25, 24), "Add a new account");
 //   connect(add, &QAbstractButton::clicked, ...);
 #include <QAbstractButton>
 #include <QColor>
@@ -26,6 +26,10 @@ public:
     static QColor silver() { return QColor(192, 192, 192); }
 
     ShapeButton(Shape shape, const QColor& colour, QWidget* parent = nullptr);
+
+    // A page's named button at its place, with its hint (none when empty).
+    static ShapeButton* create(QWidget* parent, const QString& objectName, Shape shape, const QColor& colour,
+                               const QRect& geometry, const QString& hint);
 
     Shape shape() const { return m_shape; }
     void setShape(Shape shape);

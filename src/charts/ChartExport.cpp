@@ -43,6 +43,9 @@ bool exportSvg(ChartView& view, const QString& path, const QSize& size)
 bool exportPdf(ChartView& view, const QString& path, const QSize& size)
 {
     QPdfWriter pdf(path);
+    // KChart lays out legends and marks for the resolution of the chart
+    // widget; a page in that resolution keeps them whole (and stays vector).
+    pdf.setResolution(view.logicalDpiY());
     pdf.setPageSize(QPageSize(QPageSize::Letter));
     pdf.setPageOrientation(size.width() >= size.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
     pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);

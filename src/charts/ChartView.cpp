@@ -1,5 +1,6 @@
 #include "charts/ChartView.h"
 
+#include "charts/ChartCaption.h"
 #include "charts/ChartText.h"
 
 #include <KChartAbstractCartesianDiagram>
@@ -108,6 +109,41 @@ private:
     bool m_shown = true;
 };
 
+// The legend right of the chart, one line per series (or slice), untitled.
+void addLegend(KChart::Chart* chart, KChart::AbstractDiagram* diagram, bool shown)
+{
+    auto* legend = new ChartLegend(diagram, chart);
+    legend->setObjectName(QStringLiteral("ChartLegend"));
+    legend->setPosition(KChart::Position::East);
+    legend->setOrientation(Qt::Vertical);
+    legend->setTitleText(QString());
+    chart->addLegend(legend);
+    legend->setShown(shown);
+}
+
+// The chart's captions (title, and footer while printing) measure their text
+// for `device` for as long as this lives; the chart is laid out for it now
+// and for the screen again afterwards.
+class CaptionsMeasuredFor {
+public:
+    CaptionsMeasuredFor(KChart::Chart* chart, QPaintDevice* device) : m_chart(chart) { set(device); }
+    ~CaptionsMeasuredFor() { set(nullptr); }
+    CaptionsMeasuredFor(const CaptionsMeasuredFor&) = delete;
+    CaptionsMeasuredFor& operator=(const CaptionsMeasuredFor&) = delete;
+
+private:
+    void set(QPaintDevice* device)
+    {
+        for (KChart::HeaderFooter* item : m_chart->headerFooters()) {
+            if (auto* caption = qobject_cast<ChartCaption*>(item))
+                caption->setTargetDevice(device);
+        }
+        relayoutChart(m_chart);
+    }
+
+    KChart::Chart* m_chart;
+};
+
 KChart::Chart* freshChart(KChart::Chart* old, const QString& name, QWidget* parent, QVBoxLayout* layout)
 {
     auto* chart = new KChart::Chart(parent);
@@ -177,7 +213,7 @@ void ChartView::setTitle(KChart::Chart* chart, const ChartRequest& request)
 {
     const QStringList lines =
         chartTitleLines(request.definition.title, request.value, request.start, request.end);
-    auto* header = new KChart::HeaderFooter(chart);
+    auto* header = new ChartCaption(chart);
     header->setObjectName(QStringLiteral("ChartTitle"));
     header->setType(KChart::HeaderFooter::Header);
     header->setPosition(KChart::Position::North);
@@ -281,13 +317,7 @@ void ChartView::drawCartesian(const ChartResult& result, const ChartRequest& req
 
         m_current->coordinatePlane()->replaceDiagram(diagram);
 
-        auto* legend = new ChartLegend(diagram, m_current);
-        legend->setObjectName(QStringLiteral("ChartLegend"));
-        legend->setPosition(KChart::Position::East);
-        legend->setOrientation(Qt::Vertical);
-        legend->setTitleText(QString());
-        m_current->addLegend(legend);
-        legend->setShown(result.definition.legend);
+        addLegend(m_current, diagram, result.definition.legend);
     }
 
     applyFontSizes(m_current, kScreenFontSize, kScreenFontSize, std::nullopt);
@@ -330,13 +360,7 @@ void ChartView::drawPie(const ChartResult& result, const ChartRequest& request, 
     plane->replaceDiagram(diagram);
     plane->setStartPosition(options.pieRotation);
 
-    auto* legend = new ChartLegend(diagram, m_pie);
-    legend->setObjectName(QStringLiteral("ChartLegend"));
-    legend->setPosition(KChart::Position::East);
-    legend->setOrientation(Qt::Vertical);
-    legend->setTitleText(QString());
-    m_pie->addLegend(legend);
-    legend->setShown(options.showMarks);
+    addLegend(m_pie, diagram, options.showMarks);
 
     applyFontSizes(m_pie, kScreenFontSize, kScreenFontSize, std::nullopt);
     applyThreeD(m_pie, options.threeD);
@@ -401,8 +425,10 @@ void ChartView::setPieRotation(int degrees)
 
 void ChartView::renderTo(QPainter* painter, const QRect& target) const
 {
-    if (KChart::Chart* chart = shownChart())
+    if (KChart::Chart* chart = shownChart()) {
+        CaptionsMeasuredFor measured(chart, painter->device());
         chart->paint(painter, target);
+    }
 }
 
 void ChartView::printTo(QPainter* painter, const QRect& target, bool pie, const QString& footer)
@@ -410,7 +436,7 @@ void ChartView::printTo(QPainter* painter, const QRect& target, bool pie, const 
     KChart::Chart* chart = pie ? m_pie : m_current;
     applyFontSizes(chart, 4, 6, 4);
 
-    auto* footerItem = new KChart::HeaderFooter(chart);
+    auto* footerItem = new ChartCaption(chart);
     footerItem->setType(KChart::HeaderFooter::Footer);
     footerItem->setPosition(KChart::Position::SouthWest);
     footerItem->setText(footer);
@@ -422,7 +448,10 @@ void ChartView::printTo(QPainter* painter, const QRect& target, bool pie, const 
     chart->addHeaderFooter(footerItem);
     footerItem->setTextAttributes(text);
 
-    chart->paint(painter, target);
+    {
+        CaptionsMeasuredFor measured(chart, painter->device());
+        chart->paint(painter, target);
+    }
 
     chart->takeHeaderFooter(footerItem);
     delete footerItem;

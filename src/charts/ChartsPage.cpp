@@ -1,6 +1,7 @@
 #include "charts/ChartsPage.h"
 
 #include "app/FormVesk.h"
+#include "app/PageLabels.h"
 #include "charts/ChartBuilder.h"
 #include "charts/ChartListBox.h"
 #include "charts/ChartListRequests.h"
@@ -10,8 +11,8 @@
 #include "charts/CustomChartsPage.h"
 #include "common/Dates.h"
 #include "common/Hint.h"
+#include "common/WaitCursor.h"
 
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QFrame>
 #include <QLabel>
@@ -44,33 +45,10 @@ constexpr int kChartGapBelowCalendars = 15;
 constexpr int kChartRightMargin = 20;
 constexpr int kChartBottomMargin = 10;
 
-// The hourglass for the duration of a build; restored before any message.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { restore(); }
-    void restore()
-    {
-        if (m_on) {
-            QApplication::restoreOverrideCursor();
-            m_on = false;
-        }
-    }
-
-private:
-    bool m_on = true;
-};
-
+// The page's captions: underlined Times New Roman in fuchsia.
 QLabel* pageLabel(const QString& text, const QRect& geometry, int pixelSize, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(pixelSize);
-    font.setUnderline(true);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::magenta);
-    label->setPalette(palette);
+    QLabel* label = makeLabel(parent, text, timesFont(pixelSize, false, true), QColor(Qt::magenta));
     label->setGeometry(geometry);
     return label;
 }

@@ -1,13 +1,14 @@
 #include "charts/CustomChartsPage.h"
 
 #include "app/FormVesk.h"
+#include "app/PageLabels.h"
 #include "app/ShapeButton.h"
 #include "charts/ChartsPage.h"
 #include "charts/CustomChartsModel.h"
 #include "common/Hint.h"
+#include "common/WaitCursor.h"
 #include "data/AccountStore.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QCompleter>
@@ -46,15 +47,11 @@ QLabel* label(const QString& text, QWidget* parent, const QRect& geometry, const
     return l;
 }
 
+// The page's shape buttons are fuchsia.
 ShapeButton* shapeButton(const QString& objectName, ShapeButton::Shape shape, QWidget* parent, const QRect& geometry,
                          const QString& hint)
 {
-    auto* b = new ShapeButton(shape, ShapeButton::fuchsia(), parent);
-    b->setObjectName(objectName);
-    b->setGeometry(geometry);
-    if (!hint.isEmpty())
-        setHint(b, hint);
-    return b;
+    return ShapeButton::create(parent, objectName, shape, ShapeButton::fuchsia(), geometry, hint);
 }
 
 // The picture on "Show Chart": three bars over a base line.
@@ -105,9 +102,7 @@ CustomChartsPage::CustomChartsPage(FormVesk& form, QWidget* parent) : QWidget(pa
 
 void CustomChartsPage::buildGridSide()
 {
-    QFont heading(QStringLiteral("Times New Roman"));
-    heading.setPixelSize(20);
-    heading.setBold(true);
+    const QFont heading = timesFont(20, true);
     label(QStringLiteral("Create Your Own Chart"), this, QRect(8, 6, 300, 26), &heading)
         ->setObjectName(QStringLiteral("LblCustomHeading"));
 
@@ -535,7 +530,7 @@ bool CustomChartsPage::saveDefinition()
 {
     if (m_loadedId == 0)
         return false;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    WaitCursor wait;
     try {
         CustomChartDefinitions definitions(m_form.engine());
         const std::optional<data::ChartDef> stored =
@@ -546,10 +541,9 @@ bool CustomChartsPage::saveDefinition()
             readRows(stored->id, currentRow());
             loadDefinition(*stored);
         }
-        QApplication::restoreOverrideCursor();
         return stored.has_value();
     } catch (const std::exception& e) {
-        QApplication::restoreOverrideCursor();
+        wait.restore();
         m_form.reportError(e);
         return false;
     }

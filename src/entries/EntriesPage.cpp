@@ -2,6 +2,7 @@
 
 #include "accounts/AccountInfoPage.h"
 #include "app/FormVesk.h"
+#include "app/PageLabels.h"
 #include "app/ShapeButton.h"
 #include "charts/ChartsPage.h"
 #include "common/Hint.h"
@@ -126,21 +127,15 @@ void EntriesPage::buildHeader()
     m_accountName->setFocusPolicy(Qt::NoFocus);
     setHint(m_accountName, QStringLiteral("Name of account"));
 
-    const auto shapeButton = [this](const char* name, ShapeButton::Shape shape, const QRect& geometry,
-                                    const char* hint) {
-        auto* button = new ShapeButton(shape, ShapeButton::blue(), this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setGeometry(geometry);
-        setHint(button, QString::fromLatin1(hint));
-        return button;
-    };
-    m_add = shapeButton("BtnDetailAdd", ShapeButton::Shape::Plus, QRect(8, 32, 25, 24), "Add a new detail entry");
-    m_delete = shapeButton("BtnDetailDel", ShapeButton::Shape::MinusBar, QRect(48, 38, 25, 12),
-                           "Delete the highlighted entry");
-    m_previous = shapeButton("BtnEntriesPrev", ShapeButton::Shape::TriangleLeft, QRect(88, 32, 25, 24),
-                             "Browse to prior account");
-    m_next = shapeButton("BtnEntriesNext", ShapeButton::Shape::TriangleRight, QRect(118, 32, 25, 24),
-                         "Browse to next account");
+    const QColor blue = ShapeButton::blue();
+    m_add = ShapeButton::create(this, QStringLiteral("BtnDetailAdd"), ShapeButton::Shape::Plus, blue,
+                                QRect(8, 32, 25, 24), QStringLiteral("Add a new detail entry"));
+    m_delete = ShapeButton::create(this, QStringLiteral("BtnDetailDel"), ShapeButton::Shape::MinusBar, blue,
+                                   QRect(48, 38, 25, 12), QStringLiteral("Delete the highlighted entry"));
+    m_previous = ShapeButton::create(this, QStringLiteral("BtnEntriesPrev"), ShapeButton::Shape::TriangleLeft, blue,
+                                     QRect(88, 32, 25, 24), QStringLiteral("Browse to prior account"));
+    m_next = ShapeButton::create(this, QStringLiteral("BtnEntriesNext"), ShapeButton::Shape::TriangleRight, blue,
+                                 QRect(118, 32, 25, 24), QStringLiteral("Browse to next account"));
     connect(m_add, &QAbstractButton::clicked, this, [this] { BtnDetailAddClick(); });
     connect(m_delete, &QAbstractButton::clicked, this, [this] { BtnDetailDelClick(); });
     connect(m_previous, &QAbstractButton::clicked, this, [this] { browse(false, m_previous); });
@@ -218,22 +213,10 @@ void EntriesPage::buildPanel()
     panelPalette.setColor(QPalette::Window, kPanelColour);
     m_panel->setPalette(panelPalette);
 
-    auto* heading = new QLabel(QStringLiteral("Entry Details"), m_panel);
-    QFont headingFont(QStringLiteral("Times New Roman"));
-    headingFont.setPixelSize(16);
-    headingFont.setBold(true);
-    headingFont.setUnderline(true);
-    heading->setFont(headingFont);
-    QPalette headingPalette = heading->palette();
-    headingPalette.setColor(QPalette::WindowText, kBlue);
-    heading->setPalette(headingPalette);
-    heading->move(8, 8);
-    heading->adjustSize();
+    makeHeading(m_panel, QStringLiteral("Entry Details"), 16, kBlue, QPoint(8, 8));
 
-    m_post = new ShapeButton(ShapeButton::Shape::CheckMark, ShapeButton::blue(), m_panel);
-    m_post->setObjectName(QStringLiteral("BtnDetailPost"));
-    m_post->setGeometry(248, 8, 25, 24);
-    setHint(m_post, QStringLiteral("Save your changes"));
+    m_post = ShapeButton::create(m_panel, QStringLiteral("BtnDetailPost"), ShapeButton::Shape::CheckMark,
+                                 ShapeButton::blue(), QRect(248, 8, 25, 24), QStringLiteral("Save your changes"));
     connect(m_post, &QAbstractButton::clicked, this, [this] { BtnDetailPostClick(); });
     // The panel's default button: Enter presses it while it can take the
     // focus. The shortcuts belong to the button, so they only answer while it

@@ -3,39 +3,17 @@
 #include "common/Dialogs.h"
 #include "common/FileUtil.h"
 #include "common/Launcher.h"
+#include "common/WaitCursor.h"
 #include "update/UpdateConfig.h"
 #include "update/UpdateNotice.h"
 #include "update/UpdateOffer.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QWidget>
 
 #include <stdexcept>
 
 namespace quorvel {
-
-namespace {
-
-// The wait cursor for as long as the check works; taken down early before a
-// message box so the user is not shown a busy cursor over a question.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { restore(); }
-    void restore()
-    {
-        if (active_) {
-            QApplication::restoreOverrideCursor();
-            active_ = false;
-        }
-    }
-
-private:
-    bool active_ = true;
-};
-
-}  // namespace
 
 UpdateCheck::UpdateCheck(QWidget* mainWindow, Dialogs& dialogs, Launcher& launcher,
                          const QString& dataDirectory, const QString& exeDir)

@@ -1,6 +1,6 @@
 // Drawing built charts with KChart: series, titles, legend, marks, 3D, pie
 // rotation, printing fonts and footer, and pictures that are not blank.
-#include "DataDirFixture.h"
+#include "ChartStoreFixture.h"
 #include "charts/ChartBuilder.h"
 #include "charts/ChartExport.h"
 #include "charts/ChartView.h"
@@ -27,33 +27,17 @@
 
 using namespace quorvel;
 using namespace quorvel::charts;
-using test::DataDirFixture;
+using test::ChartStore;
+using test::isoDate;
 
 namespace {
 
-QDate d(const char* iso)
-{
-    return QDate::fromString(QString::fromLatin1(iso), Qt::ISODate);
-}
-
-// Accounts A, B (category X) and C (category Y) with entries from January to June 2007.
+// The sample accounts A, B (category X) and C (category Y), charted for 2007.
 struct Fixture {
-    DataDirFixture dir;
-    std::unique_ptr<data::Engine> engine = dir.openEngine();
-    ChartBuilder builder{*engine};
+    ChartStore store;
+    ChartBuilder builder{*store.engine};
 
-    Fixture()
-    {
-        data::AccountStore accounts(*engine);
-        data::EntryStore entries(*engine);
-        accounts.insert(DataDirFixture::account("A", "A name", "X"));
-        accounts.insert(DataDirFixture::account("B", "B name", "X"));
-        accounts.insert(DataDirFixture::account("C", "C name", "Y"));
-        entries.insert(DataDirFixture::entry("A", d("2007-01-10"), 10, 100));
-        entries.insert(DataDirFixture::entry("A", d("2007-03-10"), 12.5, 100));
-        entries.insert(DataDirFixture::entry("B", d("2007-01-10"), 20, 10));
-        entries.insert(DataDirFixture::entry("C", d("2007-02-10"), 5, 50));
-    }
+    Fixture() { test::insertChartSample(*store.engine); }
 
     ChartRequest request(const QString& type, bool byAccount = true) const
     {
@@ -63,9 +47,9 @@ struct Fixture {
         r.definition.title = "Mine";
         r.definition.legend = true;
         r.codes = QStringList{"A", "B", "C"};
-        r.start = d("2007-01-01");
-        r.end = d("2007-12-31");
-        r.today = d("2007-07-15");
+        r.start = isoDate("2007-01-01");
+        r.end = isoDate("2007-12-31");
+        r.today = isoDate("2007-07-15");
         r.byAccount = byAccount;
         return r;
     }
@@ -87,6 +71,41 @@ QImage render(ChartView& view, const QSize& size = QSize(900, 600))
     QPainter painter(&image);
     view.renderTo(&painter, QRect(QPoint(0, 0), size));
     return image;
+}
+
+// Width of the dark pixels (text) within `area`; 0 when there are none.
+int inkWidth(const QImage& image, const QRect& area)
+{
+    int left = area.right() + 1;
+    int right = area.left() - 1;
+    for (int y = area.top(); y <= area.bottom() && y < image.height(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                left = qMin(left, x);
+                right = qMax(right, x);
+            }
+        }
+    }
+    return right < left ? 0 : right - left + 1;
+}
+
+// `text` drawn whole in `font` on white, in a picture of `dpi` dots per inch
+// just big enough for it.
+QImage textPicture(const QFont& font, const QString& text, int dpi)
+{
+    QImage probe(1, 1, QImage::Format_ARGB32);
+    probe.setDotsPerMeterX(qRound(dpi / 0.0254));
+    probe.setDotsPerMeterY(qRound(dpi / 0.0254));
+    const QSizeF size = QFontMetricsF(font, &probe).boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft, text).size();
+    QImage picture(size.toSize() + QSize(20, 8), QImage::Format_ARGB32);
+    picture.setDotsPerMeterX(probe.dotsPerMeterX());
+    picture.setDotsPerMeterY(probe.dotsPerMeterY());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(QPointF(10, 4), size), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+    return picture;
 }
 
 QStringList titleLines(KChart::Chart* chart)
@@ -365,6 +384,68 @@ private slots:
         auto* cartesian = qobject_cast<KChart::AbstractCartesianDiagram*>(view.currentDiagram());
         QCOMPARE(cartesian->axes().first()->textAttributes().fontSize().value(), 8.0);
         QCOMPARE(chart->legend()->textAttributes().fontSize().value(), 8.0);
+    }
+
+    // Both title lines show whole: on screen at the size the Charts page
+    // gives the chart, and painted into pictures of another resolution
+    // (KChart measured the title in the default resolution and cut it to that
+    // measure, while painting it in the device's).
+    void titleWhole_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("dpi");  // 0: on screen
+        for (const char* type : {"L", "P"}) {
+            QTest::addRow("%s on screen", type) << type << 0;
+            QTest::addRow("%s picture at 96 dpi", type) << type << 96;
+            QTest::addRow("%s picture at 300 dpi", type) << type << 300;
+        }
+    }
+
+    void titleWhole()
+    {
+        QFETCH(QString, type);
+        QFETCH(int, dpi);
+        Fixture f;
+        const ChartRequest req = f.request(type);
+        ChartView view;
+        view.resize(996, 437);  // the chart on the Charts page of the 1024 x 700 window
+        view.draw(f.builder.build(req), req, ChartOptions{});
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        KChart::Chart* chart = view.shownChart();
+        KChart::HeaderFooter* title = chart->headerFooters().first();
+
+        QImage image;
+        if (dpi == 0) {
+            image = chart->grab().toImage();
+        } else {
+            image = QImage(view.size() * dpi / 96, QImage::Format_ARGB32);
+            image.setDotsPerMeterX(qRound(dpi / 0.0254));
+            image.setDotsPerMeterY(qRound(dpi / 0.0254));
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            view.renderTo(&painter, image.rect());
+        }
+
+        // The geometry KChart gave the title holds its lines as the screen shows them.
+        if (dpi == 0) {
+            const QSizeF block = QFontMetricsF(title->realFont(), chart)
+                                     .boundingRect(QRectF(0, 0, 1e6, 1e6), Qt::AlignLeft, title->text())
+                                     .size();
+            QVERIFY(title->geometry().width() >= block.width());
+            QVERIFY(title->geometry().height() >= block.height());
+        }
+
+        // The title's ink at the top of the picture (in its middle half: the
+        // title is centred, the axis labels and the legend lie outside) is as
+        // wide as the same lines drawn whole in the same resolution.
+        const QImage whole = textPicture(title->realFont(), title->text(), dpi == 0 ? chart->logicalDpiY() : dpi);
+        const QRect band(image.width() / 4, 0, image.width() / 2, whole.height());
+        const int found = inkWidth(image, band);
+        const int expected = inkWidth(whole, whole.rect());
+        QVERIFY(expected > 0);
+        QVERIFY2(qAbs(found - expected) <= 2,
+                 qPrintable(QStringLiteral("title ink %1 px wide, the whole lines %2").arg(found).arg(expected)));
     }
 
     void exports_data()

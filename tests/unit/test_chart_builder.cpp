@@ -1,6 +1,6 @@
 // The chart builder from request to work table: snapshots, periods, sums,
 // rounding, gain/loss, pies, the messages, and the chart list's requests.
-#include "DataDirFixture.h"
+#include "ChartStoreFixture.h"
 #include "charts/ChartBuilder.h"
 #include "charts/ChartListRequests.h"
 #include "charts/ChartMessages.h"
@@ -11,39 +11,13 @@
 
 #include <QLocale>
 #include <QtTest>
-#include <SQLiteCpp/Statement.h>
 
 using namespace quorvel;
 using namespace quorvel::charts;
-using test::DataDirFixture;
+using test::ChartStore;
+using test::isoDate;
 
 namespace {
-
-QDate d(const char* iso)
-{
-    return QDate::fromString(QString::fromLatin1(iso), Qt::ISODate);
-}
-
-// A data directory with its engine open, filled through the stores.
-struct Store {
-    DataDirFixture dir;
-    std::unique_ptr<data::Engine> engine = dir.openEngine();
-
-    void account(const QString& code, const QString& category, const QDate& closed = {})
-    {
-        data::AccountStore(*engine).insert(DataDirFixture::account(code, code + " name", category, closed));
-    }
-    void entry(const QString& code, const char* date, double price, double shares)
-    {
-        data::EntryStore(*engine).insert(DataDirFixture::entry(code, d(date), price, shares));
-    }
-    int count(const char* sql)
-    {
-        SQLite::Statement s(engine->db(), sql);
-        s.executeStep();
-        return s.getColumn(0).getInt();
-    }
-};
 
 ChartRequest request(const QString& type, const QStringList& codes, const char* start = "2007-01-01",
                      const char* end = "2007-12-31", const char* today = "2007-07-15")
@@ -52,9 +26,9 @@ ChartRequest request(const QString& type, const QStringList& codes, const char* 
     r.chartKind = QStringLiteral("Work");
     r.definition.type = type;
     r.codes = codes;
-    r.start = d(start);
-    r.end = d(end);
-    r.today = d(today);
+    r.start = isoDate(start);
+    r.end = isoDate(end);
+    r.today = isoDate(today);
     return r;
 }
 
@@ -62,12 +36,12 @@ ChartRequest request(const QString& type, const QStringList& codes, const char* 
 //   A: 10 x 100 from 12/15/2006 (before the range), 11 from 02/10, 12 from 05/20
 //   B: 20 x 10 from 01/05;  C: 5 x 50 from 03/01;  D: 1 x 1 in 2006
 // With today 07/15/2007 the month ends run from January to June.
-void fillThreeAccounts(Store& s)
+void fillThreeAccounts(ChartStore& s)
 {
     s.account("A", "X");
     s.account("B", "X");
     s.account("C", "Y");
-    s.account("D", "Y", d("2006-06-30"));
+    s.account("D", "Y", isoDate("2006-06-30"));
     s.entry("A", "2006-12-15", 10, 100);
     s.entry("A", "2007-02-10", 11, 100);
     s.entry("A", "2007-05-20", 12, 100);
@@ -147,7 +121,7 @@ private slots:
 
     void scratchTables()
     {
-        Store s;
+        ChartStore s;
         fillThreeAccounts(s);
         ChartBuilder builder(*s.engine);
         const ChartResult r = builder.build(request("L", {"A", "B", "C", "D"}));
@@ -205,7 +179,7 @@ private slots:
         QFETCH(QStringList, fieldLabels);
         QFETCH(QStringList, field1);
         QFETCH(QStringList, sums);
-        Store s;
+        ChartStore s;
         fillThreeAccounts(s);
         ChartBuilder builder(*s.engine);
         ChartRequest req = request(type, {"A", "B", "C", "D"});
@@ -235,7 +209,7 @@ private slots:
 
     void workTableMatchesResult()
     {
-        Store s;
+        ChartStore s;
         fillThreeAccounts(s);
         ChartBuilder builder(*s.engine);
         ChartRequest req = request("L", {"A", "B", "C"});
@@ -282,7 +256,7 @@ private slots:
         QFETCH(double, shares);
         QFETCH(double, expected);
         QFETCH(QString, markLabel);
-        Store s;
+        ChartStore s;
         s.account("A", "X");
         s.entry("A", "2007-01-10", price, shares);
         ChartBuilder builder(*s.engine);
@@ -325,7 +299,7 @@ private slots:
 
     void gainLoss()
     {
-        Store s;
+        ChartStore s;
         fillThreeAccounts(s);
         ChartBuilder builder(*s.engine);
         ChartRequest req = request("B", {"A", "B", "C"});
@@ -345,7 +319,7 @@ private slots:
 
     void gainLossLoss()
     {
-        Store s;
+        ChartStore s;
         s.account("A", "X");
         s.entry("A", "2007-01-10", 2000, 1);
         s.entry("A", "2007-02-10", 1000, 1);
@@ -404,9 +378,9 @@ private slots:
         QFETCH(QString, end);
         QFETCH(QString, message);
         QFETCH(int, workRows);
-        Store s;
+        ChartStore s;
         s.account("A", "X");
-        s.account("D", "Y", d("2006-12-31"));
+        s.account("D", "Y", isoDate("2006-12-31"));
         s.entry("A", "2007-01-10", 10, 1);
         s.entry("D", "2006-05-10", 10, 1);
         ChartBuilder builder(*s.engine);
@@ -436,7 +410,7 @@ private slots:
         QFETCH(bool, byAccount);
         QFETCH(QStringList, slices);
         QFETCH(QStringList, sums);
-        Store s;
+        ChartStore s;
         fillThreeAccounts(s);
         ChartBuilder builder(*s.engine);
         ChartRequest line = request("L", {"A", "B", "C"});
@@ -457,7 +431,7 @@ private slots:
 
     void unknownTypeLetter()
     {
-        Store s;
+        ChartStore s;
         fillThreeAccounts(s);
         ChartBuilder builder(*s.engine);
         const ChartResult r = builder.build(request("X", {"A", "B"}));
@@ -469,7 +443,7 @@ private slots:
 
     void overallLine()
     {
-        Store s;
+        ChartStore s;
         fillThreeAccounts(s);
         ChartBuilder builder(*s.engine);
         ChartRequest req = request("L", {"A", "B", "C"});
@@ -484,7 +458,7 @@ private slots:
 
     void codeRequestedTwice()
     {
-        Store s;
+        ChartStore s;
         fillThreeAccounts(s);
         ChartBuilder builder(*s.engine);
         ChartRequest req = request("L", {"A", "B", "A"});
@@ -498,16 +472,16 @@ private slots:
 
     void apostrophesAreData()
     {
-        Store s;
+        ChartStore s;
         s.account("O'B", "Bob's");
         s.account("Q", "Bob's");
         s.entry("O'B", "2007-01-10", 1, 1);
         s.entry("Q", "2007-01-10", 2, 1);
         ChartBuilder builder(*s.engine);
         ChartRequest req;
-        req.start = d("2007-01-01");
-        req.end = d("2007-02-28");
-        req.today = d("2007-03-10");
+        req.start = isoDate("2007-01-01");
+        req.end = isoDate("2007-02-28");
+        req.today = isoDate("2007-03-10");
         QCOMPARE(fillFromChartList(*s.engine, "Current Category (Line)", "O'B", req), RequestFill::Filled);
         QCOMPARE(req.codes, (QStringList{"O'B", "Q"}));
         const ChartResult r = builder.build(req);
@@ -548,7 +522,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QStringList, codes);
         QFETCH(bool, legend);
-        Store s;
+        ChartStore s;
         fillThreeAccounts(s);
         data::ChartDefStore defs(*s.engine);
         const QString cuName = findChartListItem(item)->cuName;
@@ -571,7 +545,7 @@ private slots:
 
     void chartListStops()
     {
-        Store s;
+        ChartStore s;
         ChartRequest req;
         req.chartKind = "Before";
         QCOMPARE(fillFromChartList(*s.engine, "All Accounts (Line)", {}, req), RequestFill::NoAccounts);
@@ -587,7 +561,7 @@ private slots:
 
     void customRequest()
     {
-        Store s;
+        ChartStore s;
         s.account("A", "X");
         data::ChartDef def;
         def.name = "Mine";

@@ -1,6 +1,6 @@
 // quorvel-cli chart, run as the built program: requests from the chart list
 // and custom charts, JSON/CSV output, pictures, messages and exit codes.
-#include "DataDirFixture.h"
+#include "ChartStoreFixture.h"
 #include "data/ChartDefStore.h"
 
 #include <QJsonArray>
@@ -13,11 +13,6 @@ using namespace quorvel;
 using test::DataDirFixture;
 
 namespace {
-
-QDate d(const char* iso)
-{
-    return QDate::fromString(QString::fromLatin1(iso), Qt::ISODate);
-}
 
 struct Run {
     int exitCode = -1;
@@ -59,15 +54,8 @@ private slots:
         if (!QFileInfo(m_cli).isExecutable())
             QFAIL(qPrintable("quorvel-cli is not built: " + m_cli));
         auto engine = m_dir.openEngine();
-        data::AccountStore accounts(*engine);
-        data::EntryStore entries(*engine);
-        accounts.insert(DataDirFixture::account("A", "Alpha Fund", "X"));
-        accounts.insert(DataDirFixture::account("B", "Beta Fund", "X"));
-        accounts.insert(DataDirFixture::account("C", "Gamma, Inc.", "Y, \"Z\""));
-        entries.insert(DataDirFixture::entry("A", d("2007-01-10"), 10, 100));
-        entries.insert(DataDirFixture::entry("A", d("2007-03-10"), 12.5, 100));
-        entries.insert(DataDirFixture::entry("B", d("2007-01-10"), 20, 10));
-        entries.insert(DataDirFixture::entry("C", d("2007-02-10"), 5, 50));
+        // A name and a category with a comma and quotes, for the CSV output.
+        test::insertChartSample(*engine, {"Alpha Fund", "Beta Fund", "Gamma, Inc."}, "Y, \"Z\"");
         data::ChartDef custom;
         custom.name = "Mine";
         custom.type = "B";
