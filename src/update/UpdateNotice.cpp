@@ -3,7 +3,9 @@
 #include "common/Hint.h"
 #include "update/ClickLabel.h"
 
+#include <QPainter>
 #include <QPalette>
+#include <qdrawutil.h>
 
 namespace quorvel {
 
@@ -53,8 +55,9 @@ UpdateNotice::UpdateNotice(QWidget* mainWindow)
     : QFrame(mainWindow)
 {
     setObjectName(QStringLiteral("PnlSneakPeek"));
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
+    // The border and its bevel are painted by paintEvent; the frame only
+    // keeps the labels clear of them.
+    setFrameStyle(QFrame::NoFrame);
     setAutoFillBackground(true);
     QFont panelFont(QStringLiteral("Times New Roman"));
     panelFont.setPixelSize(12);
@@ -106,6 +109,18 @@ void UpdateNotice::setColor(const QColor& color)
     QPalette panelPalette = palette();
     panelPalette.setColor(QPalette::Window, color);
     setPalette(panelPalette);
+}
+
+void UpdateNotice::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The bevel's light and dark edges follow the panel's colour of the moment.
+    const QPalette bevel(color());
+    qDrawShadePanel(&painter, rect().adjusted(1, 1, -1, -1), bevel, false, kBevelWidth);
 }
 
 void UpdateNotice::showCheckingForm(const QColor& color)

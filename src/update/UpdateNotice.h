@@ -21,6 +21,7 @@ class UpdateNotice : public QFrame {
 public:
     static constexpr int kWidth = 361;
     static constexpr int kHeight = 169;
+    static constexpr int kBevelWidth = 3;
 
     // Design colour, money green.
     static QColor designColor() { return QColor(192, 220, 192); }
@@ -41,6 +42,10 @@ public:
 signals:
     // The user clicked the link to the product page.
     void linkClicked();
+
+protected:
+    // A single border with a raised bevel three pixels wide inside it.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void setColor(const QColor& color);

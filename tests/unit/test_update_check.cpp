@@ -296,6 +296,14 @@ void TestUpdateCheck::closeLabelHidesPanelAndNextCheckStartsOver()
     publish(kOffer21);
     check_->lookForUpdates();
     QVERIFY(panel()->isVisible());
+    // A single black border with a raised bevel inside it, in the panel's colour.
+    const QImage face = panel()->grab().toImage();
+    const int middle = face.height() / 2;
+    const QColor fill = panel()->color();
+    QCOMPARE(QColor(face.pixel(0, middle)), QColor(Qt::black));
+    QVERIFY(QColor(face.pixel(2, middle)).lightness() > fill.lightness());
+    QVERIFY(QColor(face.pixel(face.width() - 3, middle)).lightness() < fill.lightness());
+    QCOMPARE(QColor(face.pixel(10, middle)), fill);
 
     QTest::mouseClick(panel()->findChild<QLabel*>(QStringLiteral("LblPeekPnlClose")), Qt::LeftButton);
     QVERIFY(!panel()->isVisible());
