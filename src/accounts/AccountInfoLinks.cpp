@@ -38,8 +38,8 @@ QIcon quoteIcon()
 
 void AccountInfoPage::buildLinks()
 {
-    QFont captionFont(QStringLiteral("Arial"));
-    captionFont.setPixelSize(11);
+    QFont captionFont(QStringLiteral("Courier New"));  // the window's font
+    captionFont.setPixelSize(12);
     const auto link = [&](const char* name, const char* caption, const char* hint, const QRect& geometry) {
         auto* button = new QPushButton(QString::fromLatin1(caption), this);
         button->setObjectName(QString::fromLatin1(name));

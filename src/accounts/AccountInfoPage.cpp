@@ -21,12 +21,12 @@ namespace {
 
 constexpr int kFieldHeight = 21;
 
-// Captions are designed in MS Sans Serif; Arial (Liberation Sans) stands in
-// with the metrics the layout was made for.
+// Captions, like every control without a font of its own, use the window's
+// Courier New 12 pixels (set here since styled group boxes do not hand it down).
 QFont captionFont()
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
+    QFont font(QStringLiteral("Courier New"));
+    font.setPixelSize(12);
     return font;
 }
 

@@ -60,8 +60,8 @@ void AccountsPage::buildControls()
             [this] { m_form.accountInfoPage()->BtnAcctAddClick(AccountInfoPage::AddKind::Copy); });
     connect(m_delete, &QAbstractButton::clicked, this, [this] { m_form.accountInfoPage()->BtnAcctDelClick(); });
 
-    QFont captionFont(QStringLiteral("Arial"));  // stands in for MS Sans Serif
-    captionFont.setPixelSize(11);
+    QFont captionFont(QStringLiteral("Courier New"));  // the window's font
+    captionFont.setPixelSize(12);
     m_filterBox = new QGroupBox(QStringLiteral("View Options"), this);
     m_filterBox->setObjectName(QStringLiteral("RGAcctsFilter"));
     m_filterBox->setFont(captionFont);
@@ -75,7 +75,7 @@ void AccountsPage::buildControls()
         auto* radio = new QRadioButton(QString::fromLatin1(items[i]), m_filterBox);
         radio->setObjectName(QString::fromLatin1(names[i]));
         radio->setFont(captionFont);  // a styled box does not hand its font down
-        radio->setGeometry(8 + i * 107, 13, 104, 17);
+        radio->setGeometry(5 + i * 107, 13, 107, 17);
         setHint(radio, QStringLiteral("View options"));
         m_filter->addButton(radio, i);
     }

@@ -246,6 +246,9 @@ bool FormVesk::startUp()
     m_engine->registerPassword(QString::fromLatin1(data::Engine::kControlPassword));
     try {
         const data::DataVersion version = m_engine->readDataVersion();
+        // The tie rule is read on '.'-text whatever the user's decimal
+        // separator, so whether a data directory opens does not depend on
+        // the locale of the person opening it.
         if (RoundTo2Decimals(version.sum()) != RoundTo2Decimals(ProgramVersion)) {
             const QLocale locale;
             m_dialogs->error(this, QStringLiteral(

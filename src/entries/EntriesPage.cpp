@@ -118,7 +118,7 @@ void EntriesPage::buildHeader()
     m_accountName->setObjectName(QStringLiteral("OvcDbSimpleField2"));
     m_accountName->setGeometry(8, 8, 417, 17);
     QFont nameFont(QStringLiteral("Courier New"));
-    nameFont.setPixelSize(13);
+    nameFont.setPixelSize(12);
     nameFont.setBold(true);
     m_accountName->setFont(nameFont);
     QPalette namePalette = m_accountName->palette();

@@ -183,6 +183,7 @@ void TestStartup::versionCheck_data()
     QTest::newRow("2.005") << 2.0 << 0.005 << QString();
     QTest::newRow("2.004") << 2.0 << 0.004 << QString();
     QTest::newRow("2.006") << 2.0 << 0.006 << "2.01";
+    QTest::newRow("2.015: tie to the even cent 2.02") << 2.0 << 0.015 << "2.02";
     QTest::newRow("1.994") << 1.0 << 0.994 << "1.99";
     QTest::newRow("2.1") << 2.0 << 0.1 << "2.10";
     QTest::newRow("1.5") << 1.0 << 0.5 << "1.50";
