@@ -1,10 +1,11 @@
 #include "accounts/AccountGrid.h"
 
+
 #include "accounts/AccountListModel.h"
+#include "app/GridLook.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace quorvel {
 
@@ -81,17 +82,8 @@ void RowIndicatorHeader::paintSection(QPainter* painter, const QRect& rect, int 
     painter->drawLine(rect.topRight(), rect.bottomRight());
     const auto* view = qobject_cast<const QAbstractItemView*>(parentWidget());
     if (view && view->currentIndex().isValid() && view->currentIndex().row() == logicalIndex) {
-        // The yellow marker of the current row, pointing at it.
-        const QPointF c = QRectF(rect).center();
-        QPainterPath arrow;
-        arrow.moveTo(c.x() - 3, c.y() - 5);
-        arrow.lineTo(c.x() + 3, c.y());
-        arrow.lineTo(c.x() - 3, c.y() + 5);
-        arrow.closeSubpath();
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(QColor(0, 0, 0));
-        painter->setBrush(QColor(255, 255, 0));
-        painter->drawPath(arrow);
+        const QPixmap marker = currentRowMarker();
+        painter->drawPixmap(rect.center() - QPoint(marker.width() / 2 - 1, marker.height() / 2 - 1), marker);
     }
     painter->restore();
 }
@@ -103,14 +95,8 @@ AccountGrid::AccountGrid(QWidget* parent) : QTableView(parent)
     setVerticalHeader(new RowIndicatorHeader(this));
     verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont()).height() + 4);
     horizontalHeader()->setFixedHeight(QFontMetrics(gridFont()).height() + 6);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setTabKeyNavigation(false);
-    setWordWrap(false);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setUpReadOnlyGrid(this);
     setCursor(Qt::PointingHandCursor);
-    viewport()->setCursor(Qt::PointingHandCursor);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
         if (m_model)
             emit titleClicked(m_model->headerData(section, Qt::Horizontal, Qt::UserRole).toString());

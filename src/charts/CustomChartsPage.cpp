@@ -1,6 +1,7 @@
 #include "charts/CustomChartsPage.h"
 
 #include "app/FormVesk.h"
+#include "app/GridLook.h"
 #include "app/PageLabels.h"
 #include "app/ShapeButton.h"
 #include "charts/ChartsPage.h"
@@ -114,14 +115,11 @@ void CustomChartsPage::buildGridSide()
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("DBGChartsC"));
     m_grid->setModel(m_model);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    setUpReadOnlyGrid(m_grid);
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     m_grid->horizontalHeader()->setHighlightSections(false);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->setWordWrap(false);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Column widths are given in characters of the grid's font.

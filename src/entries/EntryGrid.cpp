@@ -1,5 +1,7 @@
 #include "entries/EntryGrid.h"
 
+#include "app/GridLook.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -8,14 +10,8 @@ namespace quorvel::entries {
 
 EntryGrid::EntryGrid(QWidget* parent) : QTableView(parent)
 {
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setTabKeyNavigation(false);
-    setWordWrap(false);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setUpReadOnlyGrid(this);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    viewport()->setCursor(Qt::PointingHandCursor);
 }
 
 void EntryGrid::setEntryModel(EntryGridModel* model)

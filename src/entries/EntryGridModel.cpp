@@ -1,31 +1,15 @@
 #include "entries/EntryGridModel.h"
 
+
+#include "app/GridLook.h"
 #include "common/Dates.h"
 #include "entries/EntryNumberText.h"
 
 #include <QLocale>
-#include <QPainter>
 
 namespace quorvel::entries {
 
-namespace {
-
-// A yellow triangle pointing at the current row.
-QPixmap currentRowMarker()
-{
-    QPixmap pixmap(8, 10);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QColor(128, 128, 0));
-    painter.setBrush(Qt::yellow);
-    painter.drawPolygon(QPolygonF({{0.5, 0.5}, {7.5, 5}, {0.5, 9.5}}));
-    return pixmap;
-}
-
-}  // namespace
-
-EntryGridModel::EntryGridModel(QObject* parent) : QAbstractTableModel(parent), m_marker(currentRowMarker()) {}
+EntryGridModel::EntryGridModel(QObject* parent) : QAbstractTableModel(parent), m_marker(quorvel::currentRowMarker()) {}
 
 void EntryGridModel::setEntries(const QVector<data::Entry>& entries)
 {
